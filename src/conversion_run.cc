@@ -1,0 +1,115 @@
+#include "conversion_run.h"
+
+#include <stdio.h>
+#include <string.h>
+
+#include "ansi_scanner.h"
+#include "file_identity.h"
+
+namespace {
+
+// Large reads and writes keep the system calls few. The input buffer holds
+// at least one whole chunk past whatever is left of the previous read.
+const size_t kReadSize = 256 * 1024;
+const size_t kPageBufferSize = 256 * 1024;
+
+// Both buffers are fixed for the life of the process: nothing is allocated
+// while converting, and memory stays the same for a log of any size.
+char gInput[kReadSize + kMaxChunkSize];
+char gPageBuffer[kPageBufferSize];
+
+bool writeToFile(void* context, const char* bytes, size_t size) {
+  return fwrite(bytes, 1, size, static_cast<FILE*>(context)) == size;
+}
+
+int fail(const char* message, const char* path) {
+  printf(message, path);
+  return kExitFailure;
+}
+
+enum RunOutcome { kConverted, kReadFailed, kWriteFailed };
+
+RunOutcome convertFile(FILE* log, HtmlPageWriter* writer) {
+  TextAttributes attributes = TextAttributes();
+  size_t held = 0;  // bytes of an unfinished chunk kept from the last read
+  for (;;) {
+    const size_t wanted = sizeof gInput - held;
+    const size_t got = fread(gInput + held, 1, wanted, log);
+    // A short read is the end of the log or a failure; a failure must not
+    // pass for the end, or a truncated page would count as a whole one.
+    if (got < wanted && ferror(log)) return kReadFailed;
+    const bool atEnd = got < wanted;
+    held += got;
+    const size_t used = convertChunks(gInput, held, atEnd, &attributes, writer);
+    if (writer->failed) return kWriteFailed;
+    if (atEnd) return kConverted;
+    held -= used;
+    memmove(gInput, gInput + used, held);
+  }
+}
+
+}  // namespace
+
+size_t convertChunks(const char* bytes, size_t size, bool atEnd,
+                     TextAttributes* attributes, HtmlPageWriter* writer) {
+  size_t done = 0;
+  while (done < size) {
+    const size_t left = size - done;
+    const size_t limit = left < kMaxChunkSize ? left : kMaxChunkSize;
+    const void* lineFeed = memchr(bytes + done, '\n', limit);
+    size_t chunkSize;
+    if (lineFeed != NULL)
+      chunkSize = static_cast<size_t>(static_cast<const char*>(lineFeed) -
+                                      (bytes + done)) +
+                  1;
+    else if (limit == kMaxChunkSize || atEnd)
+      chunkSize = limit;
+    else
+      break;
+    beginChunk(writer);
+    scanChunk(bytes + done, chunkSize, attributes, writer);
+    done += chunkSize;
+  }
+  return done;
+}
+
+int runConversion(int argc, char** argv) {
+  if (argc < 3) {
+    printf("\nUsage: VardmoorHtml.exe <logfile> <htmlfile>\n");
+    return kExitUsage;
+  }
+  const char* logPath = argv[1];
+  const char* pagePath = argv[2];
+
+  FILE* log = fopen(logPath, "rt");
+  if (log == NULL) return fail("File open error: %s\n", logPath);
+  if (isDirectory(log)) {
+    fclose(log);
+    return fail("File open error: %s\n", logPath);
+  }
+  // Opening the page truncates it, so this must be known first.
+  if (isSameFile(log, pagePath)) {
+    fclose(log);
+    return fail("File open error: %s (same file as the log)\n", pagePath);
+  }
+  FILE* page = fopen(pagePath, "wt");
+  if (page == NULL) {
+    fclose(log);
+    return fail("File open error: %s\n", pagePath);
+  }
+
+  HtmlPageWriter writer;
+  initPageWriter(&writer, gPageBuffer, sizeof gPageBuffer, writeToFile, page);
+  writeHeader(&writer);
+  RunOutcome outcome = convertFile(log, &writer);
+  if (outcome == kConverted) {
+    writeTrailer(&writer);
+    if (!flushPageWriter(&writer)) outcome = kWriteFailed;
+  }
+  fclose(log);
+  if (fclose(page) != 0 && outcome == kConverted) outcome = kWriteFailed;
+
+  if (outcome == kReadFailed) return fail("File read error: %s\n", logPath);
+  if (outcome == kWriteFailed) return fail("File write error: %s\n", pagePath);
+  return kExitSuccess;
+}

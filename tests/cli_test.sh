@@ -1,0 +1,171 @@
+#!/usr/bin/env bash
+# Command-line cases run against the built program:
+#   cli_test.sh CASE PROGRAM [EMULATOR ...]
+# Each case checks the console output, the exit status, and which files were
+# touched. A case that the platform cannot set up exits 77 (skipped).
+set -u
+case_name=$1
+shift
+program=("$@")
+here=$(cd "$(dirname "$0")" && pwd)
+
+work=$(mktemp -d)
+trap 'chmod -R u+rwx "$work" 2>/dev/null; rm -rf "$work"' EXIT
+cd "$work" || exit 1
+
+failures=0
+fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
+
+# run ARGS...: runs the program, keeping its output and exit status.
+run() {
+  output=$("${program[@]}" "$@"; echo "status=$?")
+  status=${output##*status=}
+  output=${output%status=*}
+}
+expect_status() { [ "$status" = "$1" ] || fail "exit status $status, expected $1"; }
+expect_output() {
+  [ "$output" = "$1" ] || fail "output $(printf %q "$output"), expected $(printf %q "$1")"
+}
+expect_same() { cmp -s "$1" "$2" || fail "$1 differs from $2"; }
+expect_absent() { [ ! -e "$1" ] || fail "$1 was created"; }
+
+make_log() { printf 'Room\n\033[1;31mAn orc\033[0m attacks <you>!\n' > "$1"; }
+make_log log.txt
+cp log.txt log.orig
+printf 'an older page\n' > old.html
+cp old.html old.orig
+
+empty_page=$here/golden/empty.html
+header=$(head -c $(( $(wc -c < "$empty_page") - 20 )) "$empty_page"; echo x)
+header=${header%x}
+trailer='</pre></font></body>'
+
+case $case_name in
+usage_no_arguments)
+  run
+  expect_status 2
+  expect_output $'\nUsage: VardmoorHtml.exe <logfile> <htmlfile>\n'
+  ;;
+usage_one_argument)
+  run log.txt
+  expect_status 2
+  expect_output $'\nUsage: VardmoorHtml.exe <logfile> <htmlfile>\n'
+  expect_same log.txt log.orig
+  ;;
+extra_arguments_ignored)
+  run log.txt page.html third.html
+  expect_status 0
+  expect_output ''
+  [ -s page.html ] || fail "page.html was not written"
+  expect_absent third.html
+  ;;
+missing_log)
+  run no-such.log old.html
+  expect_status 1
+  expect_output $'File open error: no-such.log\n'
+  expect_same old.html old.orig
+  run no-such.log new.html
+  expect_absent new.html
+  ;;
+log_is_directory)
+  mkdir folder
+  run folder old.html
+  expect_status 1
+  expect_output $'File open error: folder\n'
+  expect_same old.html old.orig
+  ;;
+unreadable_log)
+  chmod 000 log.txt
+  if [ -r log.txt ]; then echo "skipped: this user can read any file"; exit 77; fi
+  run log.txt old.html
+  expect_status 1
+  expect_output $'File open error: log.txt\n'
+  expect_same old.html old.orig
+  ;;
+read_error)
+  # Reading the start of a process's own memory fails with an I/O error.
+  [ -e /proc/self/mem ] || { echo "skipped: no /proc/self/mem"; exit 77; }
+  run /proc/self/mem page.html
+  expect_status 1
+  expect_output $'File read error: /proc/self/mem\n'
+  ;;
+page_in_missing_folder)
+  run log.txt missing/page.html
+  expect_status 1
+  expect_output $'File open error: missing/page.html\n'
+  expect_same log.txt log.orig
+  ;;
+page_is_directory)
+  mkdir folder
+  run log.txt folder
+  expect_status 1
+  expect_output $'File open error: folder\n'
+  expect_same log.txt log.orig
+  ;;
+page_on_full_disk)
+  [ -w /dev/full ] || { echo "skipped: no /dev/full"; exit 77; }
+  # A page that fits the stream's buffer fails only when it is closed; a
+  # larger one fails while it is written.
+  for size in small large; do
+    [ $size = large ] && head -c 3000000 /dev/zero | tr '\0' 'x' > log.txt && cp log.txt log.orig
+    run log.txt /dev/full
+    expect_status 1
+    expect_output $'File write error: /dev/full\n'
+    expect_same log.txt log.orig
+  done
+  ;;
+same_path)
+  run log.txt log.txt
+  expect_status 1
+  expect_output $'File open error: log.txt (same file as the log)\n'
+  expect_same log.txt log.orig
+  ;;
+same_path_other_spelling)
+  mkdir sub
+  run log.txt ./sub/../log.txt
+  expect_status 1
+  expect_output $'File open error: ./sub/../log.txt (same file as the log)\n'
+  run "$work/log.txt" log.txt
+  expect_status 1
+  expect_same log.txt log.orig
+  ;;
+page_symlink_to_log)
+  ln -s log.txt link.html
+  run log.txt link.html
+  expect_status 1
+  expect_output $'File open error: link.html (same file as the log)\n'
+  expect_same log.txt log.orig
+  ;;
+page_hardlink_to_log)
+  ln log.txt hard.html
+  run log.txt hard.html
+  expect_status 1
+  expect_output $'File open error: hard.html (same file as the log)\n'
+  expect_same log.txt log.orig
+  ;;
+line_limit_boundary)
+  # 65,533 bytes and a line feed are one chunk; 65,534 and a line feed two.
+  for n in 65533 65534; do
+    { head -c $n /dev/zero | tr '\0' 'a'; printf '\n'; } > long.log
+    run long.log long.html
+    expect_status 0
+    { printf '%s<br>' "$header"; head -c $n /dev/zero | tr '\0' 'a'
+      [ $n = 65534 ] && printf '<br>'; printf '\n%s' "$trailer"; } > expected.html
+    expect_same long.html expected.html
+  done
+  ;;
+existing_page_truncated)
+  head -c 100000 /dev/zero > old.html
+  run log.txt old.html
+  expect_status 0
+  size=$(wc -c < old.html)
+  [ "$size" -lt 1000 ] || fail "page still holds $size bytes of the old file"
+  ;;
+*)
+  echo "unknown case $case_name"
+  exit 2
+  ;;
+esac
+
+[ $failures -eq 0 ] || exit 1
+echo "ok: $case_name"
