@@ -15,10 +15,12 @@ cd "$work" || exit 1
 
 failures=0
 fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
+skip() { echo "skipped: $*"; exit 77; }
 
 # run ARGS...: runs the program, keeping its output and exit status.
+runner=()
 run() {
-  output=$("${program[@]}" "$@"; echo "status=$?")
+  output=$("${runner[@]}" "${program[@]}" "$@"; echo "status=$?")
   status=${output##*status=}
   output=${output%status=*}
 }
@@ -28,6 +30,21 @@ expect_output() {
 }
 expect_same() { cmp -s "$1" "$2" || fail "$1 differs from $2"; }
 expect_absent() { [ ! -e "$1" ] || fail "$1 was created"; }
+expect_no_trailer() {
+  [ "$(tail -c ${#trailer} "$1")" != "$trailer" ] ||
+    fail "$1 ends with the trailer, as if it were complete"
+}
+
+# Permissions do not stop root, so as root the cases about them run the
+# program as the user nobody; they are skipped where that cannot be done.
+as_unprivileged_user() {
+  [ "$(id -u)" = 0 ] || return 0
+  command -v setpriv >/dev/null || skip "running as root, and no setpriv"
+  chmod 777 "$work"
+  runner=(setpriv --reuid=65534 --regid=65534 --clear-groups --)
+  run
+  [ "$status" = 2 ] || skip "the user nobody cannot run ${program[*]}"
+}
 
 make_log() { printf 'Room\n\033[1;31mAn orc\033[0m attacks <you>!\n' > "$1"; }
 make_log log.txt
@@ -73,14 +90,58 @@ log_is_directory)
   expect_status 1
   expect_output $'File open error: folder\n'
   expect_same old.html old.orig
+  run folder new.html
+  expect_absent new.html
   ;;
 unreadable_log)
+  as_unprivileged_user
   chmod 000 log.txt
-  if [ -r log.txt ]; then echo "skipped: this user can read any file"; exit 77; fi
   run log.txt old.html
   expect_status 1
   expect_output $'File open error: log.txt\n'
   expect_same old.html old.orig
+  run log.txt new.html
+  expect_status 1
+  expect_absent new.html
+  chmod 644 log.txt
+  expect_same log.txt log.orig
+  ;;
+unwritable_page)
+  as_unprivileged_user
+  chmod 444 old.html
+  run log.txt old.html
+  expect_status 1
+  expect_output $'File open error: old.html\n'
+  expect_same old.html old.orig
+  expect_same log.txt log.orig
+  mkdir locked
+  chmod 555 locked
+  run log.txt locked/page.html
+  expect_status 1
+  expect_output $'File open error: locked/page.html\n'
+  expect_absent locked/page.html
+  ;;
+log_removed_while_read)
+  # The log's name goes away while the program reads it: the file it opened
+  # is read to its end and the page is whole. A pipe makes the moment
+  # certain: its name is removed once the program holds it open, between
+  # two parts of the log.
+  cp log.txt big.log
+  for i in $(seq 14); do cat big.log big.log > twice.log; mv twice.log big.log; done
+  "${program[@]}" big.log expected.html > /dev/null || fail "big.log not converted"
+  mkfifo pipe.log
+  "${program[@]}" pipe.log page.html > console.txt &
+  pid=$!
+  timeout 60 bash -c 'exec 3> pipe.log && head -c 300000 big.log >&3 &&
+    rm pipe.log && tail -c +300001 big.log >&3' ||
+    { fail "could not feed the log through the pipe"; kill $pid; }
+  wait $pid
+  status=$?
+  output=$(cat console.txt)
+  expect_status 0
+  expect_output ''
+  expect_absent pipe.log
+  expect_same page.html expected.html
   ;;
 read_error)
   # Reading the start of a process's own memory fails with an I/O error.
@@ -88,12 +149,14 @@ read_error)
   run /proc/self/mem page.html
   expect_status 1
   expect_output $'File read error: /proc/self/mem\n'
+  expect_no_trailer page.html
   ;;
 page_in_missing_folder)
   run log.txt missing/page.html
   expect_status 1
   expect_output $'File open error: missing/page.html\n'
   expect_same log.txt log.orig
+  expect_absent missing
   ;;
 page_is_directory)
   mkdir folder
@@ -101,6 +164,7 @@ page_is_directory)
   expect_status 1
   expect_output $'File open error: folder\n'
   expect_same log.txt log.orig
+  [ -d folder ] && [ -z "$(ls -A folder)" ] || fail "folder was changed"
   ;;
 page_on_full_disk)
   [ -w /dev/full ] || { echo "skipped: no /dev/full"; exit 77; }
@@ -127,6 +191,7 @@ same_path_other_spelling)
   expect_output $'File open error: ./sub/../log.txt (same file as the log)\n'
   run "$work/log.txt" log.txt
   expect_status 1
+  expect_output $'File open error: log.txt (same file as the log)\n'
   expect_same log.txt log.orig
   ;;
 page_symlink_to_log)
