@@ -10,8 +10,8 @@ namespace {
 
 // Large reads and writes keep the system calls few. The input buffer holds
 // at least one whole chunk past whatever is left of the previous read.
-const size_t kReadSize = 256 * 1024;
-const size_t kPageBufferSize = 256 * 1024;
+const size_t kReadSize = size_t{256} * 1024;
+const size_t kPageBufferSize = size_t{256} * 1024;
 
 // Both buffers are fixed for the life of the process: nothing is allocated
 // while converting, and memory stays the same for a log of any size.
