@@ -14,7 +14,7 @@ struct ScanCase {
   std::string page;  // body after the header; "{RRGGBB}" stands for a tag
 };
 
-#define S(literal) std::string(literal, sizeof literal - 1)
+#define S(literal) std::string(literal, sizeof(literal) - 1)
 
 const ScanCase kScanCases[] = {
     // Worked examples of whole sequences.
