@@ -10,7 +10,7 @@
 struct StringPage {
   std::string text;
   std::string buffer;
-  HtmlPageWriter writer;
+  HtmlPageWriter writer = HtmlPageWriter();
 };
 
 void openStringPage(StringPage* page, size_t bufferSize = 4096);
