@@ -6,6 +6,8 @@
 
 #include <stddef.h>
 
+#include "fast_text.h"
+
 // The colour state that the log's sequences set. All three fields start at 0.
 struct TextAttributes {
   unsigned char bold;        // 0 or 1; 1 selects the bright half of the palette
@@ -45,26 +47,53 @@ void initPageWriter(HtmlPageWriter* writer, char* buffer, size_t capacity,
 // The page's two header lines. Its first line holds Windows-1251 bytes.
 void writeHeader(HtmlPageWriter* writer);
 
-// Opens a chunk: "<br>".
-void beginChunk(HtmlPageWriter* writer);
-
-// Writes one text byte in the colour of `attributes`, preceded by a colour
-// tag if the attributes differ from those last written. "<", ">" and "&"
-// are written as entities; every other byte goes out unchanged.
-void writeTextByte(HtmlPageWriter* writer, const TextAttributes& attributes,
-                   unsigned char byte);
-
-// Same result as writeTextByte for each byte of `bytes`, which must hold
-// no "<", ">" or "&".
-void writeTextRun(HtmlPageWriter* writer, const TextAttributes& attributes,
-                  const char* bytes, size_t size);
-
-// "</pre></font></body>", with no line feed after it.
-void writeTrailer(HtmlPageWriter* writer);
-
 // Hands everything still buffered to the sink. Returns false if any sink
 // call of this writer has failed.
 bool flushPageWriter(HtmlPageWriter* writer);
+
+// The out-of-line halves of the functions below. writeColourTag writes
+// the tag of `attributes` and records them as last written; writeLongText
+// writes text that may not fit the buffer at once.
+void writeColourTag(HtmlPageWriter* writer, const TextAttributes& attributes);
+void writeLongText(HtmlPageWriter* writer, const char* text, size_t size);
+
+// Opens a chunk: "<br>".
+inline void beginChunk(HtmlPageWriter* writer) {
+  if (writer->capacity - writer->used < 4) flushPageWriter(writer);
+  memcpy(writer->buffer + writer->used, "<br>", 4);
+  writer->used += 4;
+}
+
+// Writes text in the colour of `attributes`, preceded by a colour tag if
+// the attributes differ from those last written. "<", ">" and "&" are
+// written as entities; every other byte goes out unchanged. `readable`
+// (at least `size`) says how many bytes at `text` may be read: reading on
+// past the text is faster, and never changes what is written.
+inline void writeTextRun(HtmlPageWriter* writer,
+                         const TextAttributes& attributes, const char* text,
+                         size_t size, size_t readable) {
+  if (size == 0) return;  // no text byte, so no tag either
+  if (!sameAttributes(attributes, writer->lastWritten))
+    writeColourTag(writer, attributes);
+  // Each byte takes at most five bytes of page, as "&amp;".
+  if (writer->capacity - writer->used < 5 * size + kEscapeSlack) {
+    writeLongText(writer, text, size);
+    return;
+  }
+  writer->used +=
+      escapeText(writer->buffer + writer->used, text, size, readable);
+}
+
+// The same for one text byte.
+inline void writeTextByte(HtmlPageWriter* writer,
+                          const TextAttributes& attributes,
+                          unsigned char byte) {
+  const char text = static_cast<char>(byte);
+  writeTextRun(writer, attributes, &text, 1, 1);
+}
+
+// "</pre></font></body>", with no line feed after it.
+void writeTrailer(HtmlPageWriter* writer);
 
 // The colour string (RRGGBB) that text in `attributes` is drawn in.
 const char* colourString(const TextAttributes& attributes);

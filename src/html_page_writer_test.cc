@@ -29,7 +29,8 @@ TEST(HtmlPageWriter, BufferSizeNeverChangesThePage) {
     beginChunk(&page.writer);
     TextAttributes red = {1, 31, 0};
     writeTextByte(&page.writer, red, '<');
-    writeTextRun(&page.writer, red, longRun.data(), longRun.size());
+    writeTextRun(&page.writer, red, longRun.data(), longRun.size(),
+                 longRun.size());
     writeTextByte(&page.writer, TextAttributes(), 'z');
     writeTrailer(&page.writer);
     pages[i] = finishStringPage(&page);
@@ -48,7 +49,8 @@ TEST(HtmlPageWriter, ReportsAFailedSinkAndStopsWriting) {
   writeHeader(&writer);  // larger than the buffer: reaches the sink
   EXPECT_TRUE(writer.failed);
   const std::string text(1000, 't');
-  writeTextRun(&writer, TextAttributes(), text.data(), text.size());
+  writeTextRun(&writer, TextAttributes(), text.data(), text.size(),
+               text.size());
   writeTrailer(&writer);
   EXPECT_FALSE(flushPageWriter(&writer));
   EXPECT_EQ(1, sink.calls);
