@@ -41,8 +41,11 @@ const char* const kMonsters[] = {"the drunken dwarf", "a hungry wolf",
                                  "\xEB\xE8\xED"};
 const char* const kVerbs[] = {"slash", "pierce", "bash", "miss", "claw"};
 const char* const kChat[] = {
-    "anyone up for the crypt run?", "bar fights & broken mugs again <sigh>",
-    "selling a rusty sword, 20 gold", "lol", "brb, dinner",
+    "anyone up for the crypt run?",
+    "bar fights & broken mugs again <sigh>",
+    "selling a rusty sword, 20 gold",
+    "lol",
+    "brb, dinner",
     "\xEA\xF2\xEE \xE8\xE4\xB8\xF2 \xE2 \xEF\xEE\xF5\xEE\xE4?"};
 
 template <size_t N>
@@ -55,7 +58,8 @@ unsigned long long gWritten = 0;
 
 // An SGR sequence, or nothing in the plain variant.
 void colour(const char* parameters) {
-  if (gColour) gWritten += static_cast<unsigned>(printf("\x1b[%sm", parameters));
+  if (gColour)
+    gWritten += static_cast<unsigned>(printf("\x1b[%sm", parameters));
 }
 
 const char* brightColour() {
@@ -102,8 +106,8 @@ void writeScene() {
     written += printf("\r\n");
   }
   colour("0;33");
-  written += printf("<HP:%u/100 MV:%u/80>", 10 + nextRandom(90),
-                    nextRandom(81));
+  written +=
+      printf("<HP:%u/100 MV:%u/80>", 10 + nextRandom(90), nextRandom(81));
   colour("0");
   written += printf(" \r\n");
   gWritten += static_cast<unsigned>(written);
@@ -112,8 +116,8 @@ void writeScene() {
 }  // namespace
 
 int main(int argc, char** argv) {
-  if (argc != 3 || (strcmp(argv[1], "dense") != 0 &&
-                    strcmp(argv[1], "plain") != 0)) {
+  if (argc != 3 ||
+      (strcmp(argv[1], "dense") != 0 && strcmp(argv[1], "plain") != 0)) {
     fprintf(stderr, "usage: make_log dense|plain BYTES\n");
     return 2;
   }

@@ -18,8 +18,8 @@ const char* readSequence(const char* p, const char* end,
   for (;;) {
     if (p == end) return end;        // cut off after "[" or ";"
     if (!isDigit(*p)) return p + 1;  // the final byte
-    unsigned value = 0;
-    for (const char* digit = p; digit != end && isDigit(*digit); ++digit) {
+    unsigned value = static_cast<unsigned>(*p - '0');
+    for (const char* digit = p + 1; digit != end && isDigit(*digit); ++digit) {
       value = value * 10 + static_cast<unsigned>(*digit - '0');
       if (value > 1000) break;  // any larger value aborts alike
     }
@@ -53,18 +53,10 @@ size_t scanChunk(const char* text, size_t size, TextAttributes* attributes,
   const char* p = text;
   const char* const end = text + size;
   while (p != end) {
-    const char* stop = findLineFeedOrEscape(p, end);
-    if (stop != end && *stop == '\n') {
-      // The line feed is text and ends the chunk.
-      writeTextRun(writer, *attributes, p, static_cast<size_t>(stop + 1 - p),
-                   static_cast<size_t>(end - p));
-      return static_cast<size_t>(stop + 1 - text);
-    }
-    writeTextRun(writer, *attributes, p, static_cast<size_t>(stop - p),
-                 static_cast<size_t>(end - p));
-    p = stop;
-    if (p == end) break;
-    if (end - p >= 2 && p[1] == '[') {
+    if (*p != kEscapeByte) {
+      p = writeTextRun(writer, *attributes, p, end);
+      if (p[-1] == '\n') break;  // the line feed is text and ends the chunk
+    } else if (end - p >= 2 && p[1] == '[') {
       p = readSequence(p + 2, end, attributes);
       // A line feed can only be the final byte of a sequence, and then it
       // ends the chunk as well.

@@ -1,9 +1,9 @@
-// The converter's speed tricks, kept in this one place. Most of a log is
-// ordinary text, so the two jobs that touch every byte (finding where the
-// next line feed or colour sequence starts, and copying text into the page
-// with "<", ">" and "&" escaped) look at 16 bytes at a time where the
-// processor has SSE2. Each has a plain byte-at-a-time twin: the portable
-// fallback, and the reference that the tests check the fast one against.
+// The converter's speed trick, kept in this one place. Most of a log is
+// ordinary text, so copying it into the page (stopping at the line feed or
+// colour sequence that comes next, with "<", ">" and "&" escaped on the
+// way) looks at 16 bytes at a time where the processor has SSE2. It has a
+// plain byte-at-a-time twin: the portable fallback, and the reference that
+// the tests check the fast one against.
 #ifndef VARDMOOR_FAST_TEXT_H_
 #define VARDMOOR_FAST_TEXT_H_
 
@@ -17,103 +17,97 @@
 
 const char kEscapeByte = 0x1B;
 
-// The first line feed or ESC in [begin, end), or `end` if there is none.
-inline const char* findLineFeedOrEscapePlain(const char* begin,
-                                             const char* end) {
-  while (begin != end && *begin != '\n' && *begin != kEscapeByte) ++begin;
-  return begin;
-}
-
-// Copies `size` bytes of text to `out` with "<", ">" and "&" written as
-// "&lt;", "&gt;" and "&amp;"; returns the number of bytes written.
-inline size_t escapeTextPlain(char* out, const char* text, size_t size) {
-  char* const start = out;
-  for (size_t i = 0; i < size; ++i) {
-    switch (text[i]) {
-      case '<':
-        memcpy(out, "&lt;", 4);
-        out += 4;
-        break;
-      case '>':
-        memcpy(out, "&gt;", 4);
-        out += 4;
-        break;
-      case '&':
-        memcpy(out, "&amp;", 5);
-        out += 5;
-        break;
-      default:
-        *out++ = text[i];
-    }
-  }
-  return static_cast<size_t>(out - start);
-}
-
-// Room that escapeText may need beyond the escaped text itself: it stores
+// Room that copyText may need beyond the escaped text itself: it stores
 // whole 16-byte blocks.
-const size_t kEscapeSlack = 16;
+const size_t kCopySlack = 16;
+
+// The page bytes of one text byte: "<", ">" and "&" as entities, every
+// other byte as it is. Returns the number of bytes written.
+inline size_t escapeByte(char* out, char byte) {
+  switch (byte) {
+    case '<':
+      memcpy(out, "&lt;", 4);
+      return 4;
+    case '>':
+      memcpy(out, "&gt;", 4);
+      return 4;
+    case '&':
+      memcpy(out, "&amp;", 5);
+      return 5;
+    default:
+      *out = byte;
+      return 1;
+  }
+}
+
+// Copies text from `text` to `*out`, escaped, up to and including the first
+// line feed, or up to the first ESC, or up to `limit`, whichever comes
+// first. Returns where it stopped, and moves `*out` past what it wrote.
+// `*out` must have room for five bytes a byte copied, and kCopySlack more.
+inline const char* copyTextPlain(char** out, const char* text,
+                                 const char* limit) {
+  char* page = *out;
+  while (text != limit && *text != kEscapeByte) {
+    const char byte = *text++;
+    page += escapeByte(page, byte);
+    if (byte == '\n') break;
+  }
+  *out = page;
+  return text;
+}
 
 #if defined(VARDMOOR_HAVE_SSE2)
 
-inline unsigned matchMask(__m128i block, char byte) {
-  return static_cast<unsigned>(
-      _mm_movemask_epi8(_mm_cmpeq_epi8(block, _mm_set1_epi8(byte))));
+// Bit i is set when byte i of `block` is a line feed, ESC, "<", ">" or "&".
+inline unsigned attentionMask(__m128i block) {
+  const __m128i hits = _mm_or_si128(
+      _mm_or_si128(_mm_cmpeq_epi8(block, _mm_set1_epi8('\n')),
+                   _mm_cmpeq_epi8(block, _mm_set1_epi8(kEscapeByte))),
+      _mm_or_si128(_mm_cmpeq_epi8(block, _mm_set1_epi8('<')),
+                   _mm_or_si128(_mm_cmpeq_epi8(block, _mm_set1_epi8('>')),
+                                _mm_cmpeq_epi8(block, _mm_set1_epi8('&')))));
+  return static_cast<unsigned>(_mm_movemask_epi8(hits));
 }
 
-inline const char* findLineFeedOrEscape(const char* begin, const char* end) {
-  while (end - begin >= 16) {
-    const __m128i block =
-        _mm_loadu_si128(reinterpret_cast<const __m128i*>(begin));
-    const unsigned mask = matchMask(block, '\n') | matchMask(block, 0x1B);
-    if (mask != 0) return begin + __builtin_ctz(mask);
-    begin += 16;
-  }
-  return findLineFeedOrEscapePlain(begin, end);
-}
-
-// Same result as escapeTextPlain. `out` must have room for the escaped text
-// and kEscapeSlack bytes more, and the `readable` bytes at `text` (at least
-// `size`) must be readable: a run of text usually sits in a larger buffer,
-// and reading on past its end lets even a short run be copied as one block.
-// Each block is stored whole; the output moves on by only the bytes before
-// the first one to escape.
-inline size_t escapeText(char* out, const char* text, size_t size,
-                         size_t readable) {
-  char* const start = out;
-  const char* const end = text + size;
-  const char* const readableEnd = text + readable;
-  while (text != end && readableEnd - text >= 16) {
+// Same result as copyTextPlain. The bytes up to `readableEnd` (at or past
+// `limit`) may be read: text usually sits in a larger buffer, and reading on
+// lets even a short run be handled as one block. Each block is stored
+// whole, and the output moves on by only the bytes before the first byte
+// that needs attention.
+inline const char* copyText(char** out, const char* text, const char* limit,
+                            const char* readableEnd) {
+  char* page = *out;
+  while (text != limit && readableEnd - text >= 16) {
     const __m128i block =
         _mm_loadu_si128(reinterpret_cast<const __m128i*>(text));
-    _mm_storeu_si128(reinterpret_cast<__m128i*>(out), block);
-    unsigned mask =
-        matchMask(block, '<') | matchMask(block, '>') | matchMask(block, '&');
-    if (end - text < 16) mask |= 1u << (end - text);  // the run ends here
+    _mm_storeu_si128(reinterpret_cast<__m128i*>(page), block);
+    unsigned mask = attentionMask(block);
+    if (limit - text < 16) mask |= 1u << (limit - text);
     if (mask == 0) {
       text += 16;
-      out += 16;
+      page += 16;
       continue;
     }
     const int plain = __builtin_ctz(mask);
     text += plain;
-    out += plain;
-    if (text == end) break;
-    out += escapeTextPlain(out, text, 1);
-    ++text;
+    page += plain;
+    if (text == limit || *text == kEscapeByte) break;
+    const char byte = *text++;
+    page += escapeByte(page, byte);
+    if (byte == '\n') {
+      *out = page;
+      return text;
+    }
   }
-  return static_cast<size_t>(out - start) +
-         escapeTextPlain(out, text, static_cast<size_t>(end - text));
+  *out = page;
+  return copyTextPlain(out, text, limit);
 }
 
 #else
 
-inline const char* findLineFeedOrEscape(const char* begin, const char* end) {
-  return findLineFeedOrEscapePlain(begin, end);
-}
-
-inline size_t escapeText(char* out, const char* text, size_t size,
-                         size_t /*readable*/) {
-  return escapeTextPlain(out, text, size);
+inline const char* copyText(char** out, const char* text, const char* limit,
+                            const char* /*readableEnd*/) {
+  return copyTextPlain(out, text, limit);
 }
 
 #endif

@@ -24,49 +24,64 @@ std::string randomText(std::mt19937* random, size_t size, int density) {
   return text;
 }
 
-TEST(FastText, FindsWhatThePlainSearchFinds) {
-  std::mt19937 random(1);
-  for (int density : {1, 8, 40, 1000}) {
-    for (size_t size = 0; size < 200; ++size) {
-      const std::string text = randomText(&random, size, density);
-      const char* const end = text.data() + text.size();
-      for (const char* from = text.data(); from != end; ++from)
-        ASSERT_EQ(findLineFeedOrEscapePlain(from, end) - text.data(),
-                  findLineFeedOrEscape(from, end) - text.data())
-            << "size " << size << ", from " << (from - text.data());
-    }
-  }
-}
-
-TEST(FastText, EscapesLikeThePlainCopyWithinItsSlack) {
-  std::mt19937 random(2);
-  for (int density : {1, 3, 20, 1000}) {
-    for (size_t size = 0; size < 120; ++size) {
-      const std::string text = randomText(&random, size, density);
-      std::string expected(5 * size, '\0');
-      expected.resize(escapeTextPlain(&expected[0], text.data(), size));
-      // Guard bytes right after the room the caller promises.
-      const size_t room = 5 * size + kEscapeSlack;
-      // The run sits at the start of a larger buffer, or fills it.
-      const std::string buffer = text + randomText(&random, 20, density);
-      for (size_t readable : {size, size + 20}) {
-        std::string out(room + 8, '#');
-        const size_t written =
-            escapeText(&out[0], buffer.data(), size, readable);
-        ASSERT_EQ(expected, out.substr(0, written))
-            << "size " << size << ", readable " << readable;
-        ASSERT_EQ(std::string(8, '#'), out.substr(room))
-            << "size " << size << ", readable " << readable;
+// Copies from every start in `text`, with the limit at the end or a few
+// bytes in, and with the readable bytes ending at the limit or beyond it.
+void expectSameCopies(const std::string& text) {
+  const char* const begin = text.data();
+  const char* const end = begin + text.size();
+  for (const char* from = begin; from != end; ++from) {
+    for (const char* limit : {end, from + (end - from) / 2}) {
+      std::string expected(5 * text.size() + kCopySlack, '\0');
+      char* plainOut = &expected[0];
+      const char* plainStop = copyTextPlain(&plainOut, from, limit);
+      expected.resize(static_cast<size_t>(plainOut - &expected[0]));
+      for (const char* readableEnd : {limit, end}) {
+        // Guard bytes right after the room that the caller promises.
+        const size_t room = 5 * static_cast<size_t>(limit - from) + kCopySlack;
+        std::string page(room + 8, '#');
+        char* out = &page[0];
+        const char* stop = copyText(&out, from, limit, readableEnd);
+        const size_t written = static_cast<size_t>(out - &page[0]);
+        ASSERT_EQ(plainStop - begin, stop - begin)
+            << "from " << (from - begin) << ", limit " << (limit - begin);
+        ASSERT_EQ(expected, page.substr(0, written))
+            << "from " << (from - begin) << ", limit " << (limit - begin);
+        ASSERT_EQ(std::string(8, '#'), page.substr(room))
+            << "from " << (from - begin) << ", limit " << (limit - begin);
       }
     }
   }
 }
 
-TEST(FastText, EscapesEachMarkupByte) {
-  std::string out(64, '\0');
-  const std::string text = "<HP:45/100> & AT&amp;T";
-  out.resize(escapeText(&out[0], text.data(), text.size(), text.size()));
-  EXPECT_EQ("&lt;HP:45/100&gt; &amp; AT&amp;amp;T", out);
+TEST(CopyText, MatchesThePlainCopy) {
+  std::mt19937 random(2);
+  for (int density : {1, 4, 20, 1000}) {
+    for (size_t size = 0; size < 90; ++size)
+      expectSameCopies(randomText(&random, size, density));
+  }
+}
+
+TEST(CopyText, StopsWhereTheRunEnds) {
+  struct Case {
+    std::string text;
+    std::string page;
+    size_t stop;
+  } cases[] = {
+      {"<HP:45/100> & AT&amp;T\nnext", "&lt;HP:45/100&gt; &amp; AT&amp;amp;T\n",
+       23},
+      {"red\x1b[0m", "red", 3},
+      {"long text without any stop at all, thirty-nine", "", 46},
+  };
+  cases[2].page = cases[2].text;
+  for (const Case& c : cases) {
+    std::string page(5 * c.text.size() + kCopySlack, '\0');
+    char* out = &page[0];
+    const char* stop =
+        copyText(&out, c.text.data(), c.text.data() + c.text.size(),
+                 c.text.data() + c.text.size());
+    EXPECT_EQ(c.stop, static_cast<size_t>(stop - c.text.data())) << c.text;
+    EXPECT_EQ(c.page, page.substr(0, static_cast<size_t>(out - &page[0])));
+  }
 }
 
 }  // namespace

@@ -16,7 +16,6 @@ const char kHeaderLine1[] =
     "\xE4\xEB\xFF Vardmoor MUD ****</font>\n";
 
 const char kTrailer[] = "</pre></font></body>";
-const char kChunkPrefix[] = "<br>";
 
 // Colour strings, indexed by (foreground - 30) + 8 * bold.
 const char kPalette[16][7] = {
@@ -99,19 +98,6 @@ void writeColourTag(HtmlPageWriter* writer, const TextAttributes& attributes) {
   out[kTagStartSize + 7] = '>';
   writer->used += kTagSize;
   writer->lastWritten = attributes;
-}
-
-void writeLongText(HtmlPageWriter* writer, const char* text, size_t size) {
-  while (size != 0) {
-    if (writer->capacity - writer->used < kEscapeSlack + 5 * size)
-      flushBuffer(writer);
-    const size_t fits = (writer->capacity - writer->used - kEscapeSlack) / 5;
-    const size_t piece = size < fits ? size : fits;
-    writer->used +=
-        escapeText(writer->buffer + writer->used, text, piece, piece);
-    text += piece;
-    size -= piece;
-  }
 }
 
 void writeTrailer(HtmlPageWriter* writer) { writeString(writer, kTrailer); }

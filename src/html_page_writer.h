@@ -51,11 +51,8 @@ void writeHeader(HtmlPageWriter* writer);
 // call of this writer has failed.
 bool flushPageWriter(HtmlPageWriter* writer);
 
-// The out-of-line halves of the functions below. writeColourTag writes
-// the tag of `attributes` and records them as last written; writeLongText
-// writes text that may not fit the buffer at once.
+// Writes the colour tag of `attributes` and records them as last written.
 void writeColourTag(HtmlPageWriter* writer, const TextAttributes& attributes);
-void writeLongText(HtmlPageWriter* writer, const char* text, size_t size);
 
 // Opens a chunk: "<br>".
 inline void beginChunk(HtmlPageWriter* writer) {
@@ -64,32 +61,42 @@ inline void beginChunk(HtmlPageWriter* writer) {
   writer->used += 4;
 }
 
-// Writes text in the colour of `attributes`, preceded by a colour tag if
-// the attributes differ from those last written. "<", ">" and "&" are
-// written as entities; every other byte goes out unchanged. `readable`
-// (at least `size`) says how many bytes at `text` may be read: reading on
-// past the text is faster, and never changes what is written.
-inline void writeTextRun(HtmlPageWriter* writer,
-                         const TextAttributes& attributes, const char* text,
-                         size_t size, size_t readable) {
-  if (size == 0) return;  // no text byte, so no tag either
-  if (!sameAttributes(attributes, writer->lastWritten))
-    writeColourTag(writer, attributes);
-  // Each byte takes at most five bytes of page, as "&amp;".
-  if (writer->capacity - writer->used < 5 * size + kEscapeSlack) {
-    writeLongText(writer, text, size);
-    return;
-  }
-  writer->used +=
-      escapeText(writer->buffer + writer->used, text, size, readable);
-}
-
-// The same for one text byte.
+// Writes one text byte in the colour of `attributes`, preceded by a colour
+// tag if the attributes differ from those last written. "<", ">" and "&"
+// are written as entities; every other byte goes out unchanged.
 inline void writeTextByte(HtmlPageWriter* writer,
                           const TextAttributes& attributes,
                           unsigned char byte) {
-  const char text = static_cast<char>(byte);
-  writeTextRun(writer, attributes, &text, 1, 1);
+  if (!sameAttributes(attributes, writer->lastWritten))
+    writeColourTag(writer, attributes);
+  if (writer->capacity - writer->used < 5) flushPageWriter(writer);
+  writer->used +=
+      escapeByte(writer->buffer + writer->used, static_cast<char>(byte));
+}
+
+// The same result as writeTextByte for each byte of the run of text at
+// `text`, which ends after the first line feed, or before the first ESC, or
+// at `end`. `text` must be before `end` and not an ESC. Returns where the
+// run ended.
+inline const char* writeTextRun(HtmlPageWriter* writer,
+                                const TextAttributes& attributes,
+                                const char* text, const char* end) {
+  if (!sameAttributes(attributes, writer->lastWritten))
+    writeColourTag(writer, attributes);
+  for (;;) {
+    // Each byte takes at most five bytes of page, as "&amp;".
+    if (writer->capacity - writer->used < kCopySlack + 5 * 16)
+      flushPageWriter(writer);
+    const size_t fits = (writer->capacity - writer->used - kCopySlack) / 5;
+    const char* const limit =
+        static_cast<size_t>(end - text) <= fits ? end : text + fits;
+    char* out = writer->buffer + writer->used;
+    const char* const stop = copyText(&out, text, limit, end);
+    writer->used = static_cast<size_t>(out - writer->buffer);
+    // Only a full buffer stops a run short of its end.
+    if (stop != limit || limit == end || stop[-1] == '\n') return stop;
+    text = stop;
+  }
 }
 
 // "</pre></font></body>", with no line feed after it.
