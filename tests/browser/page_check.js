@@ -11,17 +11,9 @@
 
 const { execFileSync } = require('child_process');
 const fs = require('fs');
-const os = require('os');
 const path = require('path');
 const { pathToFileURL } = require('url');
-const { chromium } = require('playwright-core');
-
-const chromiumPath = '/usr/bin/chromium';
-const chromiumFlags = [
-  '--headless', '--no-sandbox', '--disable-gpu', '--disable-quic',
-  '--no-first-run', '--disable-background-networking',
-  '--disable-component-update', '--disable-sync',
-];
+const { withPage, openAsWindows1251 } = require('./chromium');
 const fixtures = path.join(__dirname, 'fixtures');
 
 let failures = 0;
@@ -169,18 +161,11 @@ const checks = {
     if (shown.links !== 2) fail(`${shown.links} links, expected the header's 2`);
   },
 
-  // The page declares no character set; read as Windows-1251 (here: served
-  // with that charset, which Chromium then decodes itself), the header's
+  // The page declares no character set; read as Windows-1251 (here: handed
+  // to Chromium with that charset, as a web server would), the header's
   // Cyrillic words are Cyrillic.
   async cyrillic_header({ page, program, work }) {
-    const file = convert(program, work, 'colours');
-    const url = 'http://vardmoor-page.test/colours.html';
-    await page.route(url, (route) => route.fulfill({
-      status: 200,
-      contentType: 'text/html; charset=windows-1251',
-      body: fs.readFileSync(file),
-    }));
-    await page.goto(url);
+    await openAsWindows1251(page, convert(program, work, 'colours'));
     const shown = await page.evaluate(() => ({
       charset: document.characterSet,
       first: document.body.innerText.split('\n')[0],
@@ -230,23 +215,10 @@ async function main() {
                 Object.keys(checks).join(' '));
     return 2;
   }
-  const work = fs.mkdtempSync(path.join(os.tmpdir(), 'vardmoor-browser-'));
-  let context;
-  try {
-    // A fresh profile each time, so no setting of an earlier run counts.
-    context = await chromium.launchPersistentContext(
-        path.join(work, 'profile'), {
-          executablePath: chromiumPath,
-          headless: true,
-          args: chromiumFlags,
-          viewport: { width: 1000, height: 600 },
-        });
-    const page = context.pages()[0] || await context.newPage();
-    await check({ page, program: path.resolve(program), work });
-  } finally {
-    if (context) await context.close();
-    fs.rmSync(work, { recursive: true, force: true });
-  }
+  // A fresh browser and profile for each check, so nothing of an earlier
+  // run counts.
+  await withPage({ width: 1000, height: 600 }, (page, work) =>
+    check({ page, program: path.resolve(program), work }));
   console.log(failures ? `${caseName}: ${failures} failed` : `${caseName}: ok`);
   return failures ? 1 : 0;
 }
