@@ -1,10 +1,8 @@
 #include "ansi_scanner.h"
 
-#include "byte_search.h"
+#include "fast_text.h"
 
 namespace {
-
-const char kEscape = 0x1B;
 
 inline bool isDigit(char byte) { return byte >= '0' && byte <= '9'; }
 
@@ -20,8 +18,8 @@ const char* readSequence(const char* p, const char* end,
   for (;;) {
     if (p == end) return end;        // cut off after "[" or ";"
     if (!isDigit(*p)) return p + 1;  // the final byte
-    unsigned value = 0;
-    for (const char* digit = p; digit != end && isDigit(*digit); ++digit) {
+    unsigned value = static_cast<unsigned>(*p - '0');
+    for (const char* digit = p + 1; digit != end && isDigit(*digit); ++digit) {
       value = value * 10 + static_cast<unsigned>(*digit - '0');
       if (value > 1000) break;  // any larger value aborts alike
     }
@@ -50,20 +48,23 @@ const char* readSequence(const char* p, const char* end,
 
 }  // namespace
 
-void scanChunk(const char* chunk, size_t size, TextAttributes* attributes,
-               HtmlPageWriter* writer) {
-  const char* p = chunk;
-  const char* const end = chunk + size;
+size_t scanChunk(const char* text, size_t size, TextAttributes* attributes,
+                 HtmlPageWriter* writer) {
+  const char* p = text;
+  const char* const end = text + size;
   while (p != end) {
-    const char* special = findSpecialByte(p, end);
-    writeTextRun(writer, *attributes, p, static_cast<size_t>(special - p));
-    p = special;
-    if (p == end) break;
-    if (*p == kEscape && end - p >= 2 && p[1] == '[') {
+    if (*p != kEscapeByte) {
+      p = writeTextRun(writer, *attributes, p, end);
+      if (p[-1] == '\n') break;  // the line feed is text and ends the chunk
+    } else if (end - p >= 2 && p[1] == '[') {
       p = readSequence(p + 2, end, attributes);
+      // A line feed can only be the final byte of a sequence, and then it
+      // ends the chunk as well.
+      if (p[-1] == '\n') break;
     } else {
-      writeTextByte(writer, *attributes, static_cast<unsigned char>(*p));
+      writeTextByte(writer, *attributes, kEscapeByte);  // ESC is text here
       ++p;
     }
   }
+  return static_cast<size_t>(p - text);
 }

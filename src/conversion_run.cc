@@ -27,6 +27,15 @@ int fail(const char* message, const char* path) {
   return kExitFailure;
 }
 
+// How many bytes at the start of `bytes` make whole chunks when more bytes
+// may follow: everything up to the last line feed, then as many full-size
+// pieces of the unfinished line as there are.
+size_t completeChunksSize(const char* bytes, size_t size) {
+  size_t lineEnd = size;
+  while (lineEnd != 0 && bytes[lineEnd - 1] != '\n') --lineEnd;
+  return lineEnd + (size - lineEnd) / kMaxChunkSize * kMaxChunkSize;
+}
+
 enum RunOutcome { kConverted, kReadFailed, kWriteFailed };
 
 RunOutcome convertFile(FILE* log, HtmlPageWriter* writer) {
@@ -52,23 +61,13 @@ RunOutcome convertFile(FILE* log, HtmlPageWriter* writer) {
 
 size_t convertChunks(const char* bytes, size_t size, bool atEnd,
                      TextAttributes* attributes, HtmlPageWriter* writer) {
+  const size_t complete = atEnd ? size : completeChunksSize(bytes, size);
   size_t done = 0;
-  while (done < size) {
-    const size_t left = size - done;
-    const size_t limit = left < kMaxChunkSize ? left : kMaxChunkSize;
-    const void* lineFeed = memchr(bytes + done, '\n', limit);
-    size_t chunkSize;
-    if (lineFeed != NULL)
-      chunkSize = static_cast<size_t>(static_cast<const char*>(lineFeed) -
-                                      (bytes + done)) +
-                  1;
-    else if (limit == kMaxChunkSize || atEnd)
-      chunkSize = limit;
-    else
-      break;
+  while (done < complete) {
+    const size_t left = complete - done;
     beginChunk(writer);
-    scanChunk(bytes + done, chunkSize, attributes, writer);
-    done += chunkSize;
+    done += scanChunk(bytes + done, left < kMaxChunkSize ? left : kMaxChunkSize,
+                      attributes, writer);
   }
   return done;
 }

@@ -1,32 +1,35 @@
 #include "file_identity.h"
 
-#include <sys/stat.h>
-#include <sys/types.h>
-
 #if defined(_WIN32)
+
 #include <io.h>
 #include <windows.h>
-#else
-#include <unistd.h>
-#endif
 
-bool isDirectory(FILE* file) {
-  struct stat info;
-  if (fstat(fileno(file), &info) != 0) return false;
-  return S_ISDIR(info.st_mode);
+namespace {
+
+// What Windows knows about the file behind an open stream.
+bool streamInfo(FILE* file, BY_HANDLE_FILE_INFORMATION* info) {
+  const HANDLE handle = reinterpret_cast<HANDLE>(_get_osfhandle(_fileno(file)));
+  return handle != INVALID_HANDLE_VALUE &&
+         GetFileInformationByHandle(handle, info) != 0;
 }
 
-#if defined(_WIN32)
+}  // namespace
+
+bool isDirectory(FILE* file) {
+  BY_HANDLE_FILE_INFORMATION info;
+  return streamInfo(file, &info) &&
+         (info.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
+}
 
 // Windows has no inode numbers in stat; a file's identity is its volume's
-// serial number with the file index of the volume.
+// serial number with the file index on that volume. The path is opened for
+// no access at all, which neither changes the file nor conflicts with the
+// stream's own sharing; backup semantics let it name a folder as well.
 bool isSameFile(FILE* file, const char* path) {
-  HANDLE open = reinterpret_cast<HANDLE>(_get_osfhandle(_fileno(file)));
   BY_HANDLE_FILE_INFORMATION openInfo;
-  if (open == INVALID_HANDLE_VALUE ||
-      !GetFileInformationByHandle(open, &openInfo))
-    return false;
-  HANDLE other = CreateFileA(
+  if (!streamInfo(file, &openInfo)) return false;
+  const HANDLE other = CreateFileA(
       path, 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, NULL,
       OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, NULL);
   if (other == INVALID_HANDLE_VALUE) return false;
@@ -40,6 +43,16 @@ bool isSameFile(FILE* file, const char* path) {
 }
 
 #else
+
+#include <sys/stat.h>
+#include <sys/types.h>
+#include <unistd.h>
+
+bool isDirectory(FILE* file) {
+  struct stat info;
+  if (fstat(fileno(file), &info) != 0) return false;
+  return S_ISDIR(info.st_mode);
+}
 
 bool isSameFile(FILE* file, const char* path) {
   struct stat openInfo;

@@ -16,7 +16,6 @@ const char kHeaderLine1[] =
     "\xE4\xEB\xFF Vardmoor MUD ****</font>\n";
 
 const char kTrailer[] = "</pre></font></body>";
-const char kChunkPrefix[] = "<br>";
 
 // Colour strings, indexed by (foreground - 30) + 8 * bold.
 const char kPalette[16][7] = {
@@ -41,17 +40,11 @@ bool flushBuffer(HtmlPageWriter* writer) {
   return !writer->failed;
 }
 
-// Makes room for `size` bytes (at most kMinPageBufferSize) in the buffer.
-inline char* reserve(HtmlPageWriter* writer, size_t size) {
-  if (writer->capacity - writer->used < size) flushBuffer(writer);
-  return writer->buffer + writer->used;
-}
-
 void writeBytes(HtmlPageWriter* writer, const char* bytes, size_t size) {
   if (writer->capacity - writer->used < size) {
     flushBuffer(writer);
-    // A run larger than the whole buffer goes to the sink as it stands.
-    if (size >= writer->capacity) {
+    // More than the whole buffer goes to the sink as it stands.
+    if (size > writer->capacity) {
       if (!writer->failed && !writer->sink(writer->sinkContext, bytes, size))
         writer->failed = true;
       return;
@@ -63,18 +56,6 @@ void writeBytes(HtmlPageWriter* writer, const char* bytes, size_t size) {
 
 void writeString(HtmlPageWriter* writer, const char* text) {
   writeBytes(writer, text, strlen(text));
-}
-
-inline void writeTagIfDue(HtmlPageWriter* writer,
-                          const TextAttributes& attributes) {
-  if (sameAttributes(attributes, writer->lastWritten)) return;
-  char* out = reserve(writer, kTagSize);
-  memcpy(out, kTagStart, kTagStartSize);
-  memcpy(out + kTagStartSize, colourString(attributes), 6);
-  out[kTagStartSize + 6] = '"';
-  out[kTagStartSize + 7] = '>';
-  writer->used += kTagSize;
-  writer->lastWritten = attributes;
 }
 
 }  // namespace
@@ -108,47 +89,15 @@ void writeHeader(HtmlPageWriter* writer) {
   writeString(writer, ":4000</a> ****</font><br><font color = \"C0C0C0\">\n");
 }
 
-void beginChunk(HtmlPageWriter* writer) {
-  memcpy(reserve(writer, sizeof kChunkPrefix - 1), kChunkPrefix,
-         sizeof kChunkPrefix - 1);
-  writer->used += sizeof kChunkPrefix - 1;
-}
-
-void writeTextByte(HtmlPageWriter* writer, const TextAttributes& attributes,
-                   unsigned char byte) {
-  writeTagIfDue(writer, attributes);
-  // Game text such as "<HP:45/100>" must show as text, not become markup.
-  const char* entity;
-  size_t size;
-  switch (byte) {
-    case '<':
-      entity = "&lt;";
-      size = 4;
-      break;
-    case '>':
-      entity = "&gt;";
-      size = 4;
-      break;
-    case '&':
-      entity = "&amp;";
-      size = 5;
-      break;
-    default: {
-      char* out = reserve(writer, 1);
-      *out = static_cast<char>(byte);
-      writer->used += 1;
-      return;
-    }
-  }
-  memcpy(reserve(writer, size), entity, size);
-  writer->used += size;
-}
-
-void writeTextRun(HtmlPageWriter* writer, const TextAttributes& attributes,
-                  const char* bytes, size_t size) {
-  if (size == 0) return;  // no text byte, so no tag either
-  writeTagIfDue(writer, attributes);
-  writeBytes(writer, bytes, size);
+void writeColourTag(HtmlPageWriter* writer, const TextAttributes& attributes) {
+  if (writer->capacity - writer->used < kTagSize) flushBuffer(writer);
+  char* out = writer->buffer + writer->used;
+  memcpy(out, kTagStart, kTagStartSize);
+  memcpy(out + kTagStartSize, colourString(attributes), 6);
+  out[kTagStartSize + 6] = '"';
+  out[kTagStartSize + 7] = '>';
+  writer->used += kTagSize;
+  writer->lastWritten = attributes;
 }
 
 void writeTrailer(HtmlPageWriter* writer) { writeString(writer, kTrailer); }

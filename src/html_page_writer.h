@@ -6,6 +6,8 @@
 
 #include <stddef.h>
 
+#include "fast_text.h"
+
 // The colour state that the log's sequences set. All three fields start at 0.
 struct TextAttributes {
   unsigned char bold;        // 0 or 1; 1 selects the bright half of the palette
@@ -45,26 +47,60 @@ void initPageWriter(HtmlPageWriter* writer, char* buffer, size_t capacity,
 // The page's two header lines. Its first line holds Windows-1251 bytes.
 void writeHeader(HtmlPageWriter* writer);
 
+// Hands everything still buffered to the sink. Returns false if any sink
+// call of this writer has failed.
+bool flushPageWriter(HtmlPageWriter* writer);
+
+// Writes the colour tag of `attributes` and records them as last written.
+void writeColourTag(HtmlPageWriter* writer, const TextAttributes& attributes);
+
 // Opens a chunk: "<br>".
-void beginChunk(HtmlPageWriter* writer);
+inline void beginChunk(HtmlPageWriter* writer) {
+  if (writer->capacity - writer->used < 4) flushPageWriter(writer);
+  memcpy(writer->buffer + writer->used, "<br>", 4);
+  writer->used += 4;
+}
 
 // Writes one text byte in the colour of `attributes`, preceded by a colour
 // tag if the attributes differ from those last written. "<", ">" and "&"
 // are written as entities; every other byte goes out unchanged.
-void writeTextByte(HtmlPageWriter* writer, const TextAttributes& attributes,
-                   unsigned char byte);
+inline void writeTextByte(HtmlPageWriter* writer,
+                          const TextAttributes& attributes,
+                          unsigned char byte) {
+  if (!sameAttributes(attributes, writer->lastWritten))
+    writeColourTag(writer, attributes);
+  if (writer->capacity - writer->used < 5) flushPageWriter(writer);
+  writer->used +=
+      escapeByte(writer->buffer + writer->used, static_cast<char>(byte));
+}
 
-// Same result as writeTextByte for each byte of `bytes`, which must hold
-// no "<", ">" or "&".
-void writeTextRun(HtmlPageWriter* writer, const TextAttributes& attributes,
-                  const char* bytes, size_t size);
+// The same result as writeTextByte for each byte of the run of text at
+// `text`, which ends after the first line feed, or before the first ESC, or
+// at `end`. `text` must be before `end` and not an ESC. Returns where the
+// run ended.
+inline const char* writeTextRun(HtmlPageWriter* writer,
+                                const TextAttributes& attributes,
+                                const char* text, const char* end) {
+  if (!sameAttributes(attributes, writer->lastWritten))
+    writeColourTag(writer, attributes);
+  for (;;) {
+    // Each byte takes at most five bytes of page, as "&amp;".
+    if (writer->capacity - writer->used < kCopySlack + 5 * 16)
+      flushPageWriter(writer);
+    const size_t fits = (writer->capacity - writer->used - kCopySlack) / 5;
+    const char* const limit =
+        static_cast<size_t>(end - text) <= fits ? end : text + fits;
+    char* out = writer->buffer + writer->used;
+    const char* const stop = copyText(&out, text, limit, end);
+    writer->used = static_cast<size_t>(out - writer->buffer);
+    // Only a full buffer stops a run short of its end.
+    if (stop != limit || limit == end || stop[-1] == '\n') return stop;
+    text = stop;
+  }
+}
 
 // "</pre></font></body>", with no line feed after it.
 void writeTrailer(HtmlPageWriter* writer);
-
-// Hands everything still buffered to the sink. Returns false if any sink
-// call of this writer has failed.
-bool flushPageWriter(HtmlPageWriter* writer);
 
 // The colour string (RRGGBB) that text in `attributes` is drawn in.
 const char* colourString(const TextAttributes& attributes);

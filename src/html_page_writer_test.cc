@@ -18,8 +18,13 @@ bool failAlways(void* context, const char*, size_t) {
 }
 
 TEST(HtmlPageWriter, BufferSizeNeverChangesThePage) {
-  // Runs longer than the whole buffer bypass it; order must hold.
-  const std::string longRun(300, 'r');
+  // A run that needs several buffers' worth of page, escapes included.
+  std::string longRun;
+  std::string longRunPage;
+  for (int i = 0; i < 60; ++i) {
+    longRun += "ab<&>";
+    longRunPage += "ab&lt;&amp;&gt;";
+  }
   std::string pages[2];
   const size_t sizes[2] = {kMinPageBufferSize, 1 << 16};
   for (int i = 0; i < 2; ++i) {
@@ -29,12 +34,13 @@ TEST(HtmlPageWriter, BufferSizeNeverChangesThePage) {
     beginChunk(&page.writer);
     TextAttributes red = {1, 31, 0};
     writeTextByte(&page.writer, red, '<');
-    writeTextRun(&page.writer, red, longRun.data(), longRun.size());
+    writeTextRun(&page.writer, red, longRun.data(),
+                 longRun.data() + longRun.size());
     writeTextByte(&page.writer, TextAttributes(), 'z');
     writeTrailer(&page.writer);
     pages[i] = finishStringPage(&page);
   }
-  EXPECT_EQ(pageHeader() + expandTags("<br>{FF0000}&lt;") + longRun +
+  EXPECT_EQ(pageHeader() + expandTags("<br>{FF0000}&lt;") + longRunPage +
                 expandTags("{C0C0C0}z") + "</pre></font></body>",
             pages[0]);
   EXPECT_EQ(pages[0], pages[1]);
@@ -48,7 +54,8 @@ TEST(HtmlPageWriter, ReportsAFailedSinkAndStopsWriting) {
   writeHeader(&writer);  // larger than the buffer: reaches the sink
   EXPECT_TRUE(writer.failed);
   const std::string text(1000, 't');
-  writeTextRun(&writer, TextAttributes(), text.data(), text.size());
+  writeTextRun(&writer, TextAttributes(), text.data(),
+               text.data() + text.size());
   writeTrailer(&writer);
   EXPECT_FALSE(flushPageWriter(&writer));
   EXPECT_EQ(1, sink.calls);

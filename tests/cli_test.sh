@@ -1,8 +1,11 @@
 #!/usr/bin/env bash
 # Command-line cases run against the built program:
-#   cli_test.sh CASE PROGRAM [EMULATOR ...]
+#   cli_test.sh CASE [EMULATOR ...] PROGRAM
 # Each case checks the console output, the exit status, and which files were
 # touched. A case that the platform cannot set up exits 77 (skipped).
+# With CLI_WINDOWS=1 the program is a Windows one, whose text-mode streams
+# write each line feed, on the console and in the page, as CR LF; the texts
+# expected below are written with plain line feeds.
 set -u
 case_name=$1
 shift
@@ -12,6 +15,9 @@ here=$(cd "$(dirname "$0")" && pwd)
 work=$(mktemp -d)
 trap 'chmod -R u+rwx "$work" 2>/dev/null; rm -rf "$work"' EXIT
 cd "$work" || exit 1
+
+nl=$'\n'
+[ "${CLI_WINDOWS:-}" = 1 ] && nl=$'\r\n'
 
 failures=0
 fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
@@ -26,7 +32,9 @@ run() {
 }
 expect_status() { [ "$status" = "$1" ] || fail "exit status $status, expected $1"; }
 expect_output() {
-  [ "$output" = "$1" ] || fail "output $(printf %q "$output"), expected $(printf %q "$1")"
+  local expected=${1//$'\n'/$nl}
+  [ "$output" = "$expected" ] ||
+    fail "output $(printf %q "$output"), expected $(printf %q "$expected")"
 }
 expect_same() { cmp -s "$1" "$2" || fail "$1 differs from $2"; }
 expect_absent() { [ ! -e "$1" ] || fail "$1 was created"; }
@@ -55,6 +63,7 @@ cp old.html old.orig
 empty_page=$here/golden/empty.html
 header=$(head -c $(( $(wc -c < "$empty_page") - 20 )) "$empty_page"; echo x)
 header=${header%x}
+header=${header//$'\n'/$nl}
 trailer='</pre></font></body>'
 
 case $case_name in
@@ -210,14 +219,65 @@ page_hardlink_to_log)
   ;;
 line_limit_boundary)
   # 65,533 bytes and a line feed are one chunk; 65,534 and a line feed two.
-  for n in 65533 65534; do
-    { head -c $n /dev/zero | tr '\0' 'a'; printf '\n'; } > long.log
-    run long.log long.html
-    expect_status 0
-    { printf '%s<br>' "$header"; head -c $n /dev/zero | tr '\0' 'a'
-      [ $n = 65534 ] && printf '<br>'; printf '\n%s' "$trailer"; } > expected.html
-    expect_same long.html expected.html
+  # Windows reads a CR LF as the one line feed that it counts as.
+  endings=($'\n')
+  [ "$nl" = $'\r\n' ] && endings+=($'\r\n')
+  for ending in "${endings[@]}"; do
+    for n in 65533 65534; do
+      { head -c $n /dev/zero | tr '\0' 'a'; printf '%s' "$ending"; } > long.log
+      run long.log long.html
+      expect_status 0
+      { printf '%s<br>' "$header"; head -c $n /dev/zero | tr '\0' 'a'
+        [ $n = 65534 ] && printf '<br>'; printf '%s%s' "$nl" "$trailer"; } > expected.html
+      expect_same long.html expected.html
+    done
   done
+  ;;
+same_path_windows_spelling)
+  # Windows spellings of the log's path: a detour with backslashes, another
+  # letter case, and the full path (Wine shows the root folder as drive Z:).
+  mkdir sub
+  full="Z:${work//\//\\}\\log.txt"
+  for page in '.\sub\..\log.txt' LOG.TXT "$full"; do
+    run log.txt "$page"
+    expect_status 1
+    expect_output "File open error: $page (same file as the log)"$'\n'
+  done
+  run "$full" '.\Log.Txt'
+  expect_status 1
+  expect_output $'File open error: .\\Log.Txt (same file as the log)\n'
+  expect_same log.txt log.orig
+  ;;
+windows_missing_folder)
+  run log.txt 'missing\page.html'
+  expect_status 1
+  expect_output $'File open error: missing\\page.html\n'
+  run 'missing\log.txt' page.html
+  expect_status 1
+  expect_output $'File open error: missing\\log.txt\n'
+  expect_absent page.html
+  ;;
+crlf_across_reads)
+  # Every 4,096-byte block of the log ends in a CR, and the next block begins
+  # with the LF of that CR LF or, every other time, with the text after a
+  # lone CR; reads of any power-of-two size from 4 KiB up cut these pairs.
+  text=$(head -c 4094 /dev/zero | tr '\0' 'a')
+  printf 'a%s\r' "$text" > split.log
+  printf '%s<br>a%s' "$header" "$text" > expected.html
+  for ((block = 1; block < 160; block++)); do
+    if ((block % 2)); then
+      printf '\n%s\r' "$text" >> split.log
+      printf '\r\n<br>%s' "$text" >> expected.html
+    else
+      printf 'c%s\r' "$text" >> split.log
+      printf '\rc%s' "$text" >> expected.html
+    fi
+  done
+  printf '\r%s' "$trailer" >> expected.html
+  run split.log split.html
+  expect_status 0
+  expect_output ''
+  expect_same split.html expected.html
   ;;
 existing_page_truncated)
   head -c 100000 /dev/zero > old.html

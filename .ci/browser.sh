@@ -1,0 +1,21 @@
+#!/usr/bin/env bash
+# CI for the browser checks (tests/browser): Debian's Chromium, a fixed-width
+# font, Node.js and the locked npm packages. The checks themselves run with
+# the other tests under CTest; CI=true makes a missing piece a failure there.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+need=()
+for pkg in chromium fonts-dejavu-core; do
+  dpkg -s "$pkg" >/dev/null 2>&1 || need+=("$pkg")
+done
+# Node.js may come from elsewhere than Debian's packages, with its own npm.
+command -v node >/dev/null 2>&1 && command -v npm >/dev/null 2>&1 ||
+  need+=(nodejs npm)
+if [ ${#need[@]} -gt 0 ]; then
+  apt-get update
+  DEBIAN_FRONTEND=noninteractive apt-get install -y "${need[@]}"
+fi
+
+echo "== browser checks: npm ci"
+(cd tests/browser && npm ci --no-audit --no-fund)
