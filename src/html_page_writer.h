@@ -85,7 +85,7 @@ inline const char* writeTextRun(HtmlPageWriter* writer,
     writeColourTag(writer, attributes);
   for (;;) {
     // Each byte takes at most five bytes of page, as "&amp;".
-    if (writer->capacity - writer->used < kCopySlack + 5 * 16)
+    if (writer->capacity - writer->used < kCopySlack + 5 * size_t{16})
       flushPageWriter(writer);
     const size_t fits = (writer->capacity - writer->used - kCopySlack) / 5;
     const char* const limit =
