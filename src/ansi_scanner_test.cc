@@ -16,6 +16,15 @@ struct ScanCase {
 
 #define S(literal) std::string(literal, sizeof(literal) - 1)
 
+// Both the converter and the plain byte-at-a-time one must give each page.
+template <size_t N>
+void expectPages(const ScanCase (&cases)[N]) {
+  for (const ScanCase& c : cases) {
+    EXPECT_EQ(expandTags(c.page), convertedBody(c.log)) << c.name;
+    EXPECT_EQ(expandTags(c.page), plainBody(c.log)) << "plain: " << c.name;
+  }
+}
+
 const ScanCase kScanCases[] = {
     // Worked examples of whole sequences.
     {"bold red then reset", S("\x1b[1;31mHello \x1b[0m\n"),
@@ -56,10 +65,7 @@ const ScanCase kScanCases[] = {
 };
 
 TEST(ScanChunk, WorkedExamples) {
-  for (const ScanCase& c : kScanCases) {
-    EXPECT_EQ(expandTags(c.page), convertedBody(c.log)) << c.name;
-    EXPECT_EQ(expandTags(c.page), plainBody(c.log)) << "plain: " << c.name;
-  }
+  expectPages(kScanCases);
 }
 
 const ScanCase kTagCases[] = {
@@ -83,10 +89,7 @@ const ScanCase kTagCases[] = {
 };
 
 TEST(ScanChunk, ColourTagsAreWrittenLazily) {
-  for (const ScanCase& c : kTagCases) {
-    EXPECT_EQ(expandTags(c.page), convertedBody(c.log)) << c.name;
-    EXPECT_EQ(expandTags(c.page), plainBody(c.log)) << "plain: " << c.name;
-  }
+  expectPages(kTagCases);
 }
 
 const ScanCase kTextCases[] = {
@@ -104,10 +107,7 @@ const ScanCase kTextCases[] = {
 };
 
 TEST(ScanChunk, TextBytesReachThePage) {
-  for (const ScanCase& c : kTextCases) {
-    EXPECT_EQ(expandTags(c.page), convertedBody(c.log)) << c.name;
-    EXPECT_EQ(expandTags(c.page), plainBody(c.log)) << "plain: " << c.name;
-  }
+  expectPages(kTextCases);
 }
 
 }  // namespace
