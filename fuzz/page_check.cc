@@ -9,6 +9,7 @@
 #include "conversion_run.h"
 #include "html_page_writer.h"
 #include "plain_converter.h"
+#include "test_support.h"
 
 namespace {
 
@@ -33,23 +34,8 @@ const size_t kLongestChunk = 65534;
   abort();
 }
 
-bool appendToString(void* context, const char* bytes, size_t size) {
-  static_cast<std::string*>(context)->append(bytes, size);
-  return true;
-}
-
 bool startsWith(const std::string& text, size_t at, const char* prefix) {
   return text.compare(at, strlen(prefix), prefix) == 0;
-}
-
-std::string pageHeader() {
-  std::string page;
-  char buffer[kMinPageBufferSize];
-  HtmlPageWriter writer;
-  initPageWriter(&writer, buffer, sizeof buffer, appendToString, &page);
-  writeHeader(&writer);
-  flushPageWriter(&writer);
-  return page;
 }
 
 bool isPaletteColour(const std::string& page, size_t at) {
@@ -106,10 +92,9 @@ std::string convertInPieces(const std::string& log,
                             const unsigned char* pieceBytes,
                             size_t pieceByteCount, size_t smallest,
                             size_t scale, size_t pageBufferSize) {
-  std::string page;
-  std::vector<char> buffer(pageBufferSize);
-  HtmlPageWriter writer;
-  initPageWriter(&writer, buffer.data(), buffer.size(), appendToString, &page);
+  StringPage page;
+  openStringPage(&page, pageBufferSize);
+  HtmlPageWriter& writer = page.writer;
   writeHeader(&writer);
   TextAttributes attributes = TextAttributes();
   // Bytes that convertChunks leaves unused wait for the next piece, as the
@@ -135,17 +120,14 @@ std::string convertInPieces(const std::string& log,
   if (!held.empty()) fail("bytes left over at the end of the log", 0);
   writeTrailer(&writer);
   if (!flushPageWriter(&writer)) fail("the writer reported a failure", 0);
-  return page;
+  return page.text;
 }
 
 std::string convertPlainly(const std::string& log) {
-  std::string page;
-  char buffer[4096];
-  HtmlPageWriter writer;
-  initPageWriter(&writer, buffer, sizeof buffer, appendToString, &page);
-  convertPlain(log.data(), log.size(), &writer);
-  flushPageWriter(&writer);
-  return page;
+  StringPage page;
+  openStringPage(&page);
+  convertPlain(log.data(), log.size(), &page.writer);
+  return finishStringPage(&page);
 }
 
 void checkPage(const std::string& page, const std::string& log,
