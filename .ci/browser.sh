@@ -5,17 +5,11 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-need=()
-for pkg in chromium fonts-dejavu-core; do
-  dpkg -s "$pkg" >/dev/null 2>&1 || need+=("$pkg")
-done
+packages=(chromium fonts-dejavu-core)
 # Node.js may come from elsewhere than Debian's packages, with its own npm.
 command -v node >/dev/null 2>&1 && command -v npm >/dev/null 2>&1 ||
-  need+=(nodejs npm)
-if [ ${#need[@]} -gt 0 ]; then
-  apt-get update
-  DEBIAN_FRONTEND=noninteractive apt-get install -y "${need[@]}"
-fi
+  packages+=(nodejs npm)
+bash .ci/apt_install.sh "${packages[@]}"
 
 echo "== browser checks: npm ci"
 (cd tests/browser && npm ci --no-audit --no-fund)

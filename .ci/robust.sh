@@ -5,14 +5,8 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 start=$SECONDS
 
-need=()
-for pkg in clang-14 libfuzzer-14-dev libclang-rt-14-dev clang-tidy-14 cppcheck; do
-  dpkg -s "$pkg" >/dev/null 2>&1 || need+=("$pkg")
-done
-if [ ${#need[@]} -gt 0 ]; then
-  apt-get update
-  DEBIAN_FRONTEND=noninteractive apt-get install -y "${need[@]}"
-fi
+bash .ci/apt_install.sh clang-14 libfuzzer-14-dev libclang-rt-14-dev \
+  clang-tidy-14 cppcheck
 
 echo "== sanitizer tests"
 cmake -S . -B build-sanitize -DVARDMOOR_SANITIZE=ON -DCMAKE_BUILD_TYPE=Debug

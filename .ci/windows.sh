@@ -5,14 +5,8 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-need=()
-for pkg in cmake g++-mingw-w64-i686 g++-mingw-w64-x86-64 wine64; do
-  dpkg -s "$pkg" >/dev/null 2>&1 || need+=("$pkg")
-done
-if [ ${#need[@]} -gt 0 ]; then
-  apt-get update
-  DEBIAN_FRONTEND=noninteractive apt-get install -y --no-install-recommends "${need[@]}"
-fi
+bash .ci/apt_install.sh --no-install-recommends cmake g++-mingw-w64-i686 \
+  g++-mingw-w64-x86-64 wine64
 
 for arch in i686:build-win32 x86_64:build-win64; do
   toolchain=${arch%%:*}
