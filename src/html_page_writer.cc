@@ -90,7 +90,7 @@ void writeHeader(HtmlPageWriter* writer) {
 }
 
 void writeColourTag(HtmlPageWriter* writer, const TextAttributes& attributes) {
-  if (writer->capacity - writer->used < kTagSize) flushBuffer(writer);
+  makeRoom(writer, kTagSize);
   char* out = writer->buffer + writer->used;
   memcpy(out, kTagStart, kTagStartSize);
   memcpy(out + kTagStartSize, colourString(attributes), 6);

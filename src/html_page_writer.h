@@ -51,12 +51,17 @@ void writeHeader(HtmlPageWriter* writer);
 // call of this writer has failed.
 bool flushPageWriter(HtmlPageWriter* writer);
 
+// Hands the buffer to the sink first unless `size` more bytes fit in it.
+inline void makeRoom(HtmlPageWriter* writer, size_t size) {
+  if (writer->capacity - writer->used < size) flushPageWriter(writer);
+}
+
 // Writes the colour tag of `attributes` and records them as last written.
 void writeColourTag(HtmlPageWriter* writer, const TextAttributes& attributes);
 
 // Opens a chunk: "<br>".
 inline void beginChunk(HtmlPageWriter* writer) {
-  if (writer->capacity - writer->used < 4) flushPageWriter(writer);
+  makeRoom(writer, 4);
   memcpy(writer->buffer + writer->used, "<br>", 4);
   writer->used += 4;
 }
@@ -69,7 +74,7 @@ inline void writeTextByte(HtmlPageWriter* writer,
                           unsigned char byte) {
   if (!sameAttributes(attributes, writer->lastWritten))
     writeColourTag(writer, attributes);
-  if (writer->capacity - writer->used < 5) flushPageWriter(writer);
+  makeRoom(writer, 5);
   writer->used +=
       escapeByte(writer->buffer + writer->used, static_cast<char>(byte));
 }
@@ -85,8 +90,7 @@ inline const char* writeTextRun(HtmlPageWriter* writer,
     writeColourTag(writer, attributes);
   for (;;) {
     // Each byte takes at most five bytes of page, as "&amp;".
-    if (writer->capacity - writer->used < kCopySlack + 5 * size_t{16})
-      flushPageWriter(writer);
+    makeRoom(writer, kCopySlack + 5 * size_t{16});
     const size_t fits = (writer->capacity - writer->used - kCopySlack) / 5;
     const char* const limit =
         static_cast<size_t>(end - text) <= fits ? end : text + fits;
